@@ -56,6 +56,8 @@ std::string UsageText() {
          "  --help                     эта справка\n";
 }
 
-std::string VersionText() { return std::string("Версия ") + kVersionNumbers; }
+std::string VersionText() {
+  return std::string("Версия ") + kVersionNumbers;
+}
 
 }  // namespace talver

@@ -48,8 +48,7 @@ std::string Settings::ReadOr(std::string_view section, std::string_view key,
   return value;
 }
 
-void Settings::Write(std::string_view section, std::string_view key,
-                     std::string_view value) const {
+void Settings::Write(std::string_view section, std::string_view key, std::string_view value) const {
   if (IsReadOnly(file_)) {
     throw SettingsWriteError("файл настроек " + file_.string() + " только для чтения");
   }

@@ -61,8 +61,8 @@ std::string TransferProgress::Work(std::int64_t nowMs, std::int64_t bytesSoFar,
   }
   std::string remaining;
   if (speed_ > 0 && maximum_ > 0) {
-    const auto left = static_cast<std::int64_t>(static_cast<double>(maximum_ - bytesSoFar) /
-                                                1024.0 / speed_);
+    const auto left =
+        static_cast<std::int64_t>(static_cast<double>(maximum_ - bytesSoFar) / 1024.0 / speed_);
     remaining = RemainingText(left < 0 ? 0 : left);
   }
   return ToUpperAscii(fileName) + " Скорость загрузки " + SpeedText(speed_) + "; " + remaining;

@@ -6,9 +6,13 @@
 
 namespace talver {
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int year) {
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
-int DaysInYear(int year) { return IsLeapYear(year) ? 366 : 365; }
+int DaysInYear(int year) {
+  return IsLeapYear(year) ? 366 : 365;
+}
 
 int DaysInMonth(int year, int month) {
   static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -99,8 +103,7 @@ std::optional<CalendarDate> CalendarDate::ParseIso(std::string_view text) {
 }
 
 std::string CalendarDate::AccessLiteral() const {
-  return "#" + std::to_string(month) + "/" + std::to_string(day) + "/" + std::to_string(year) +
-         "#";
+  return "#" + std::to_string(month) + "/" + std::to_string(day) + "/" + std::to_string(year) + "#";
 }
 
 std::string CalendarDate::Iso() const {
@@ -120,8 +123,7 @@ std::string CalendarDate::ShortText() const {
 }
 
 std::int64_t DateTime::MillisecondsSinceEpoch() const {
-  return ((date.DaysSinceEpoch() * 24 + hour) * 60 + minute) * 60000 + second * 1000 +
-         millisecond;
+  return ((date.DaysSinceEpoch() * 24 + hour) * 60 + minute) * 60000 + second * 1000 + millisecond;
 }
 
 DateTime DateTime::FromMillisecondsSinceEpoch(std::int64_t ms) {
@@ -151,7 +153,9 @@ std::string DateTime::TimeText() const {
   return buffer;
 }
 
-std::string DateTime::Text() const { return date.ShortText() + " " + TimeText(); }
+std::string DateTime::Text() const {
+  return date.ShortText() + " " + TimeText();
+}
 
 int DayOfCurrentYear(const CalendarDate& date, int currentYear) {
   return static_cast<int>(date.DaysSinceEpoch() -

@@ -159,8 +159,9 @@ void Database::VvodDanBD(std::string_view table, int year, int month, int day,
                              " = ? WHERE (\"Year\" = ? AND \"Month\" = ? AND \"Day\" = ?)";
   VvodDan(update, {number, std::int64_t{year}, std::int64_t{month}, std::int64_t{day}});
   if (previousDay) {
-    const std::string copy = "UPDATE " + QuoteIdentifier(def->name) +
-                             " SET \"24\" = ? WHERE (\"Year\" = ? AND \"Month\" = ? AND \"Day\" = ?)";
+    const std::string copy =
+        "UPDATE " + QuoteIdentifier(def->name) +
+        " SET \"24\" = ? WHERE (\"Year\" = ? AND \"Month\" = ? AND \"Day\" = ?)";
     VvodDan(copy, {number, std::int64_t{previousDay->year}, std::int64_t{previousDay->month},
                    std::int64_t{previousDay->day}});
   }
@@ -177,26 +178,25 @@ const TableDef& Database::CatalogueTable(std::string_view table) const {
 void Database::InsertFile(const ParusTableSet& tables, const CalendarDate& date) {
   for (const auto name : tables.tables) {
     const std::string quoted = QuoteIdentifier(CatalogueTable(name).name);
-    const SqlRows existing =
-        Query("SELECT \"Day\" FROM " + quoted +
-                  " WHERE (\"Year\" = ? AND \"Month\" = ? AND \"Day\" = ?)",
-              {std::int64_t{date.year}, std::int64_t{date.month}, std::int64_t{date.day}});
+    const SqlRows existing = Query(
+        "SELECT \"Day\" FROM " + quoted + " WHERE (\"Year\" = ? AND \"Month\" = ? AND \"Day\" = ?)",
+        {std::int64_t{date.year}, std::int64_t{date.month}, std::int64_t{date.day}});
     if (existing.rows.empty()) {
-      VvodDan("INSERT INTO " + quoted + " (\"Data\", \"Year\", \"Month\", \"Day\") VALUES (?, ?, ?, ?)",
-              {date.Iso(), std::int64_t{date.year}, std::int64_t{date.month},
-               std::int64_t{date.day}});
+      VvodDan(
+          "INSERT INTO " + quoted + " (\"Data\", \"Year\", \"Month\", \"Day\") VALUES (?, ?, ?, ?)",
+          {date.Iso(), std::int64_t{date.year}, std::int64_t{date.month}, std::int64_t{date.day}});
     }
   }
 }
 
 void Database::EnsureDayRow(std::string_view table, const CalendarDate& date) {
   const std::string quoted = QuoteIdentifier(CatalogueTable(table).name);
-  const SqlRows existing = Query("SELECT \"Data\" FROM " + quoted + " WHERE \"Data\" = ?",
-                                 {date.Iso()});
+  const SqlRows existing =
+      Query("SELECT \"Data\" FROM " + quoted + " WHERE \"Data\" = ?", {date.Iso()});
   if (existing.rows.empty()) {
-    VvodDan("INSERT INTO " + quoted + " (\"Data\", \"Year\", \"Month\", \"Day\") VALUES (?, ?, ?, ?)",
-            {date.Iso(), std::int64_t{date.year}, std::int64_t{date.month},
-             std::int64_t{date.day}});
+    VvodDan(
+        "INSERT INTO " + quoted + " (\"Data\", \"Year\", \"Month\", \"Day\") VALUES (?, ?, ?, ?)",
+        {date.Iso(), std::int64_t{date.year}, std::int64_t{date.month}, std::int64_t{date.day}});
   }
 }
 

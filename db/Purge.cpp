@@ -20,16 +20,14 @@ std::vector<std::string> PurgedTables() {
   for (const auto prefix : prefixes) {
     const bool world = prefix != "Novosibirsk" && prefix != "Italiya" && prefix != "MO155";
     const std::string p(prefix);
-    for (const std::string& suffix :
-         {std::string("FoF2"), std::string("M3000"), std::string("FoE"),
-          std::string(world ? "FoEs" : "Es"), std::string("FoF1")}) {
+    for (const std::string& suffix : {std::string("FoF2"), std::string("M3000"), std::string("FoE"),
+                                      std::string(world ? "FoEs" : "Es"), std::string("FoF1")}) {
       tables.push_back(p + suffix);
     }
   }
-  for (const char* table :
-       {"MoscowFoF2dayMCMI", "MoskowM3000dayMCMI", "MoscowfoEdayMCMI", "MoscowFtEsdayMCMI",
-        "MoscowF0F1dayMCMI", "MO155FoEp", "PragaFoF2day", "PragaM3000day", "PragafoEp",
-        "PragaFtEsday", "PragaF0F1day"}) {
+  for (const char* table : {"MoscowFoF2dayMCMI", "MoskowM3000dayMCMI", "MoscowfoEdayMCMI",
+                            "MoscowFtEsdayMCMI", "MoscowF0F1dayMCMI", "MO155FoEp", "PragaFoF2day",
+                            "PragaM3000day", "PragafoEp", "PragaFtEsday", "PragaF0F1day"}) {
     tables.emplace_back(table);
   }
   return tables;

@@ -51,31 +51,34 @@ std::vector<TableDef> BuildCatalogue() {
   }
   for (const auto station : kWorldStations) {
     for (const auto suffix : kWorldTableSuffixes) {
-      tables.push_back(DayTable(std::string(station) + std::string(suffix),
-                                HourScheme::QuarterHours));
+      tables.push_back(
+          DayTable(std::string(station) + std::string(suffix), HourScheme::QuarterHours));
     }
   }
 
-  TableDef storm{"STORM", TableKind::Storm, HourScheme::BareHours,
+  TableDef storm{"STORM",
+                 TableKind::Storm,
+                 HourScheme::BareHours,
                  {{"Data", ColumnType::Text}, {"UT", ColumnType::Integer}}};
   for (const char* name : {"Hap", "IntAp", "70", "50", "30", "_30", "_50", "_70"}) {
     storm.columns.push_back({name, ColumnType::Real});
   }
   tables.push_back(std::move(storm));
 
-  TableDef ak{"AK", TableKind::Ak, HourScheme::BareHours,
+  TableDef ak{"AK",
+              TableKind::Ak,
+              HourScheme::BareHours,
               {{"Data", ColumnType::Text}, {"Ap", ColumnType::Integer}}};
   for (int hour = 3; hour <= 24; hour += 3) {
     ak.columns.push_back({std::to_string(hour), ColumnType::Integer});
   }
   tables.push_back(std::move(ak));
 
-  tables.push_back(TableDef{"F107W",
-                            TableKind::F107W,
-                            HourScheme::BareHours,
-                            {{"F107", ColumnType::Real},
-                             {"W", ColumnType::Real},
-                             {"Data", ColumnType::Text}}});
+  tables.push_back(
+      TableDef{"F107W",
+               TableKind::F107W,
+               HourScheme::BareHours,
+               {{"F107", ColumnType::Real}, {"W", ColumnType::Real}, {"Data", ColumnType::Text}}});
 
   TableDef freshness{"NameFileLast", TableKind::NameFileLast, HourScheme::BareHours, {}};
   for (const auto suffix : kFreshnessSuffixes) {
@@ -163,15 +166,14 @@ void CreateDatabase(const std::filesystem::path& file) {
     throw std::runtime_error("файл " + file.string() + " уже существует");
   }
   sqlite3* raw = nullptr;
-  const int opened = sqlite3_open_v2(file.c_str(), &raw,
-                                     SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+  const int opened =
+      sqlite3_open_v2(file.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
   const std::unique_ptr<sqlite3, decltype(&sqlite3_close)> db(raw, &sqlite3_close);
   if (opened != SQLITE_OK) {
     throw std::runtime_error(raw ? sqlite3_errmsg(raw) : "sqlite3_open_v2");
   }
   char* error = nullptr;
-  if (sqlite3_exec(db.get(), CreateStatements().c_str(), nullptr, nullptr, &error) !=
-      SQLITE_OK) {
+  if (sqlite3_exec(db.get(), CreateStatements().c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
     const std::string message = error ? error : "sqlite3_exec";
     sqlite3_free(error);
     throw std::runtime_error(message);

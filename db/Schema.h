@@ -52,9 +52,8 @@ struct ParusTableSet {
 inline constexpr ParusTableSet kMoscowTables{{"MoscowFoF2dayMCMI", "MoskowM3000dayMCMI",
                                               "MoscowF0F1dayMCMI", "MoscowFtEsdayMCMI",
                                               "MoscowfoEdayMCMI"}};
-inline constexpr ParusTableSet kNovosibirskTables{{"NovosibirskFoF2", "NovosibirskM3000",
-                                                   "NovosibirskFoF1", "NovosibirskEs",
-                                                   "NovosibirskFoE"}};
+inline constexpr ParusTableSet kNovosibirskTables{
+    {"NovosibirskFoF2", "NovosibirskM3000", "NovosibirskFoF1", "NovosibirskEs", "NovosibirskFoE"}};
 inline constexpr ParusTableSet kRomeTables{
     {"ItaliyafoF2", "ItaliyaM3000", "ItaliyafoF1", "ItaliyaEs", "ItaliyafoE"}};
 
@@ -68,9 +67,9 @@ inline constexpr SaoTableSet kPragueTables{{"PragaFoF2day", "PragaF0F1day", "Pra
 
 // The world stations of the NOAA daily lists, as the source list and the purge order them.
 inline constexpr std::array<std::string_view, 18> kWorldStations{
-    "Roquetes", "Warsaw",   "Athens",    "Boulder",   "Louisvale", "Jicamarca",
-    "Canberra", "Dourbes",  "Eglin",     "Gakona",    "Jeju",      "San_Vito",
-    "Juliusruh", "Learmonth", "Hobart",  "Darwin",    "Camden",    "Niue"};
+    "Roquetes",  "Warsaw",    "Athens", "Boulder", "Louisvale", "Jicamarca",
+    "Canberra",  "Dourbes",   "Eglin",  "Gakona",  "Jeju",      "San_Vito",
+    "Juliusruh", "Learmonth", "Hobart", "Darwin",  "Camden",    "Niue"};
 
 // Suffixes of a world station's five tables, as the catalogue spells them.
 inline constexpr std::array<std::string_view, 5> kWorldTableSuffixes{"FoF2", "M3000", "FoF1",
@@ -79,10 +78,9 @@ inline constexpr std::array<std::string_view, 5> kWorldTableSuffixes{"FoF2", "M3
 // The sources of the freshness table, in list order: column "DataLast" + suffix and
 // "TimeLast" + suffix.
 inline constexpr std::array<std::string_view, 23> kFreshnessSuffixes{
-    "",          "MO155",    "Novosibirsk", "Praga",    "Rim",     "Roquetes",
-    "Warsaw",    "Athens",   "Boulder",     "Louisvale", "Jicamarca", "Canberra",
-    "Dourbes",   "Eglin",    "Gakona",      "Jeju",     "San_Vito", "Juliusruh",
-    "Learmonth", "Hobart",   "Darwin",      "Camden",   "Niue"};
+    "",         "MO155",     "Novosibirsk", "Praga",    "Rim",     "Roquetes", "Warsaw", "Athens",
+    "Boulder",  "Louisvale", "Jicamarca",   "Canberra", "Dourbes", "Eglin",    "Gakona", "Jeju",
+    "San_Vito", "Juliusruh", "Learmonth",   "Hobart",   "Darwin",  "Camden",   "Niue"};
 
 // Writes the delivered database: every catalogue table with its indexes, and the one row of
 // NameFileLast. Refuses to touch an existing file. Throws std::runtime_error.

@@ -53,8 +53,8 @@ TEST(Journal, FileAlwaysEqualsTheRecords) {
   journal.SetActive(true);
   ASSERT_EQ(journal.Records().size(), 2u);
   journal.AddJournalLine(" -", " third");
-  EXPECT_EQ(ReadFileText(file), "[a] -> first\r\n[b] -> second\r\n[" + std::string(kTime) +
-                                    "] -> third\r\n");
+  EXPECT_EQ(ReadFileText(file),
+            "[a] -> first\r\n[b] -> second\r\n[" + std::string(kTime) + "] -> third\r\n");
   // A file shortened behind the journal's back is rewritten whole at the next record.
   WriteFileText(file, "");
   journal.AddJournalLine(" -", " fourth");
@@ -108,8 +108,8 @@ TEST(JournalStartup, FilesOfTwoMillionBytesAreEmptied) {
     Journal journal(kClock);
     OpenJournalAtStartup(journal, file);
     AddOpeningLines(journal);
-    const std::string opening = "[" + std::string(kTime) + "]>\r\n[" + kTime +
-                                "] ->         ОТКРЫТИЕ  ПРОГРАММЫ.\r\n";
+    const std::string opening =
+        "[" + std::string(kTime) + "]>\r\n[" + kTime + "] ->         ОТКРЫТИЕ  ПРОГРАММЫ.\r\n";
     const std::string content = ReadFileText(file);
     if (size < kJournalResetBytes) {
       EXPECT_EQ(content.size(), static_cast<std::size_t>(size) + opening.size());
@@ -125,8 +125,8 @@ TEST(JournalStartup, MissingFileIsCreatedWithTheOpeningLines) {
   Journal journal(kClock);
   OpenJournalAtStartup(journal, sandbox / "Log.txt");
   AddOpeningLines(journal);
-  EXPECT_EQ(ReadFileText(sandbox / "Log.txt"), "[" + std::string(kTime) + "]>\r\n[" + kTime +
-                                                   "] ->         ОТКРЫТИЕ  ПРОГРАММЫ.\r\n");
+  EXPECT_EQ(ReadFileText(sandbox / "Log.txt"),
+            "[" + std::string(kTime) + "]>\r\n[" + kTime + "] ->         ОТКРЫТИЕ  ПРОГРАММЫ.\r\n");
 }
 
 }  // namespace

@@ -15,9 +15,8 @@ TEST(DayOfCurrentYear, CountsFromTheLastDayOfThePreviousYear) {
 }
 
 TEST(DayNumber3, ThreeDigitsInItsRangeOnly) {
-  const std::pair<int, const char*> cases[] = {{0, ""},      {1, "001"},   {45, "045"},
-                                               {99, "099"},  {100, "100"}, {367, "367"},
-                                               {368, ""},    {-5, ""}};
+  const std::pair<int, const char*> cases[] = {{0, ""},      {1, "001"},   {45, "045"}, {99, "099"},
+                                               {100, "100"}, {367, "367"}, {368, ""},   {-5, ""}};
   for (const auto& [number, text] : cases) {
     EXPECT_EQ(DayNumber3(number), text) << number;
   }

@@ -13,12 +13,8 @@ TEST(StrReplaceAll, ReplacesLeftToRightWithoutRescanning) {
     const char* expected;
   };
   const Case cases[] = {
-      {"aaa", "a", "aa", "aaaaaa"},
-      {"a>b>>c", ">", ">>", "a>>b>>>>c"},
-      {"a>>b", ">>", ">", "a>b"},
-      {"abc", "", "x", "abc"},
-      {"abc", "z", "x", "abc"},
-      {"", "a", "b", ""},
+      {"aaa", "a", "aa", "aaaaaa"}, {"a>b>>c", ">", ">>", "a>>b>>>>c"}, {"a>>b", ">>", ">", "a>b"},
+      {"abc", "", "x", "abc"},      {"abc", "z", "x", "abc"},           {"", "a", "b", ""},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(StrReplaceAll(c.source, c.search, c.replacement), c.expected) << c.source;
@@ -31,9 +27,9 @@ TEST(StrToFloatTolerant, AcceptsEitherSeparatorAndRejectsTheRest) {
     double expected;
   };
   const Case cases[] = {
-      {"4,35", 4.35}, {"4.35", 4.35}, {" 7 ", 7},   {"+4.5", 4.5}, {"-2.5", -2.5},
-      {"1E3", 1000},  {"1e3", 1.3},   {"", -1},     {"   ", -1},   {"1,2.3", -1},
-      {"abc", -1},    {"N/A", -1},    {"E", -1},    {"-", -1},     {"9999.000", 9999},
+      {"4,35", 4.35}, {"4.35", 4.35}, {" 7 ", 7}, {"+4.5", 4.5}, {"-2.5", -2.5},
+      {"1E3", 1000},  {"1e3", 1.3},   {"", -1},   {"   ", -1},   {"1,2.3", -1},
+      {"abc", -1},    {"N/A", -1},    {"E", -1},  {"-", -1},     {"9999.000", 9999},
   };
   for (const auto& c : cases) {
     EXPECT_DOUBLE_EQ(StrToFloatTolerant(c.text), c.expected) << '"' << c.text << '"';

@@ -115,9 +115,9 @@ TEST_F(DatabaseWrites, ReadersOfTheFileDoNotMakeWritesFail) {
   ASSERT_EQ(sqlite3_open(file_.c_str(), &raw), SQLITE_OK);
   const std::unique_ptr<sqlite3, decltype(&sqlite3_close)> other(raw, &sqlite3_close);
   // A reader in the middle of a transaction: WAL lets the write through.
-  ASSERT_EQ(sqlite3_exec(raw, "BEGIN; SELECT count(*) FROM ItaliyafoF2;", nullptr, nullptr,
-                         nullptr),
-            SQLITE_OK);
+  ASSERT_EQ(
+      sqlite3_exec(raw, "BEGIN; SELECT count(*) FROM ItaliyafoF2;", nullptr, nullptr, nullptr),
+      SQLITE_OK);
   db_.VvodDanBD("ItaliyafoF2", 2019, 10, 7, "1", "5.5");
   EXPECT_EQ(DayValue(db_, "ItaliyafoF2", day, "1"), 5.5);
   ASSERT_EQ(sqlite3_exec(raw, "COMMIT;", nullptr, nullptr, nullptr), SQLITE_OK);

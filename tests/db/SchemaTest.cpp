@@ -66,8 +66,8 @@ TEST(DeliveredDatabase, CommandWritesAFileThatSqliteReadsWhole) {
     script += "SELECT count(*) FROM " + QuoteIdentifier(table.name) + ";\n";
   }
   const auto scriptFile = sandbox.Write("read.sql", script);
-  const std::string read = "sqlite3 -bail " + file.string() + " < " + scriptFile.string() +
-                           " > " + (sandbox / "out.txt").string();
+  const std::string read = "sqlite3 -bail " + file.string() + " < " + scriptFile.string() + " > " +
+                           (sandbox / "out.txt").string();
   ASSERT_EQ(std::system(read.c_str()), 0);
   Database db(file);  // opens: every catalogue table is there
 }
@@ -77,9 +77,12 @@ TEST(Catalogue, NamesResolveWithoutRegardToCase) {
     const char* asked;
     const char* found;
   } cases[] = {
-      {"ItaliyaFoF2", "ItaliyafoF2"},   {"WarsawfoEs", "WarsawFoEs"},
-      {"warsawFOF1", "WarsawFoF1"},     {"Moskowm3000daymcmi", "MoskowM3000dayMCMI"},
-      {"storm", "STORM"},               {"namefilelast", "NameFileLast"},
+      {"ItaliyaFoF2", "ItaliyafoF2"},
+      {"WarsawfoEs", "WarsawFoEs"},
+      {"warsawFOF1", "WarsawFoF1"},
+      {"Moskowm3000daymcmi", "MoskowM3000dayMCMI"},
+      {"storm", "STORM"},
+      {"namefilelast", "NameFileLast"},
   };
   for (const auto& c : cases) {
     const TableDef* table = FindTable(c.asked);

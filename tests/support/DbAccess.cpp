@@ -4,9 +4,9 @@ namespace talver::testing {
 
 std::optional<double> DayValue(Database& db, const std::string& table, const CalendarDate& date,
                                const std::string& column) {
-  const SqlRows rows = db.Query("SELECT " + QuoteIdentifier(column) + " FROM " +
-                                    QuoteIdentifier(table) + " WHERE Data = ?",
-                                {date.Iso()});
+  const SqlRows rows = db.Query(
+      "SELECT " + QuoteIdentifier(column) + " FROM " + QuoteIdentifier(table) + " WHERE Data = ?",
+      {date.Iso()});
   if (rows.rows.empty()) {
     return std::nullopt;
   }
