@@ -1,10 +1,24 @@
 // Process entry of talver: parses the command line and starts the chosen front-end.
+#include <unistd.h>
+
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "app/headless/Service.h"
 #include "db/Schema.h"
+#include "net/HttpClient.h"
+
+namespace {
+
+std::filesystem::path ExecutableFolder() {
+  std::error_code error;
+  const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::filesystem::current_path() : executable.parent_path();
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   using namespace talver;
@@ -15,6 +29,17 @@ int main(int argc, char** argv) {
     std::cerr << "talver: " << error.what() << "\n" << UsageText();
     return 2;
   }
+  EngineOptions options;
+  options.programFolder = ExecutableFolder();
+  if (commandLine.dataDir) {
+    std::error_code error;
+    options.programFolder = std::filesystem::absolute(*commandLine.dataDir, error);
+    if (error || !std::filesystem::is_directory(options.programFolder)) {
+      std::cerr << "talver: нет каталога данных " << commandLine.dataDir->string() << "\n";
+      return 2;
+    }
+  }
+  InitialiseCurl();
   switch (commandLine.mode) {
     case RunMode::Help:
       std::cout << UsageText();
@@ -30,8 +55,13 @@ int main(int argc, char** argv) {
         return 1;
       }
       return 0;
-    default:
-      std::cerr << "talver: этот режим ещё не собран\n";
-      return 1;
+    case RunMode::Once:
+      return RunOnce(options);
+    case RunMode::Headless:
+      return RunHeadless(argc, argv, options);
+    case RunMode::Window:
+      break;
   }
+  std::cerr << "talver: окно ещё не собрано; используйте --headless\n";
+  return 1;
 }
