@@ -12,6 +12,7 @@
 #include "db/Purge.h"
 #include "sources/Acquisition.h"
 #include "sources/parus/ParusCatchUp.h"
+#include "sources/sao/SaoCatchUp.h"
 
 namespace talver {
 
@@ -226,6 +227,9 @@ void Engine::RunCycleSteps() {
   Guarded("Новосибирск", parus(kNovosibirsk));
   Guarded("Рим", parus(kRome));
   RamClean();
+  Guarded("Прага", [&] {
+    SAOFile(acquisition, kPrague, BaseUrl(settings_, kPrague.urlKey, kPrague.defaultUrl));
+  });
   RamClean();
   RamClean();
   btnSizeClick();

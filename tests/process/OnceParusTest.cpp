@@ -45,18 +45,7 @@ class OnceParus : public ::testing::Test {
     }
   }
 
-  void Configure(int port) {
-    const std::string base = "http://127.0.0.1:" + std::to_string(port);
-    const Settings settings(data_ / "talver.INI");
-    settings.Write("INET", "Online", "1");
-    settings.Write("URL", "Moscow", base + "/Moscow/data/");
-    settings.Write("URL", "Novosibirsk", base + "/parus/38502/");
-    settings.Write("URL", "Rim", base + "/Roma/data/");
-    settings.Write("URL", "Praga", base + "/OneDaySecure/");
-    settings.Write("URL", "SwpcText", base + "/text/");
-    settings.Write("FTP", "Host", "127.0.0.1");
-    settings.Write("FTP", "Port", "1");
-  }
+  void Configure(int port) { testing::WriteLocalSettings(data_, port); }
 
   std::vector<JournalRecord> Journal() const {
     return ParseJournalFile(ReadFileText(data_ / "Log.txt"));

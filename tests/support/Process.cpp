@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdio>
 
+#include "app/Settings.h"
 #include "common/Files.h"
 
 namespace talver::testing {
@@ -107,6 +108,21 @@ int BackgroundTalver::Stop(int signal) {
   waitpid(pid_, &status, 0);
   pid_ = -1;
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+void WriteLocalSettings(const std::filesystem::path& dataDir, int httpPort, int ftpPort,
+                        const std::string& scheme, const std::filesystem::path& caFile) {
+  const std::string base = scheme + "://127.0.0.1:" + std::to_string(httpPort);
+  const Settings settings(dataDir / "talver.INI");
+  settings.Write("INET", "Online", "1");
+  settings.Write("INET", "CAFile", caFile.string());
+  settings.Write("URL", "Moscow", base + "/Moscow/data/");
+  settings.Write("URL", "Novosibirsk", base + "/parus/38502/");
+  settings.Write("URL", "Rim", base + "/Roma/data/");
+  settings.Write("URL", "Praga", base + "/OneDaySecure/");
+  settings.Write("URL", "SwpcText", base + "/text/");
+  settings.Write("FTP", "Host", "127.0.0.1");
+  settings.Write("FTP", "Port", std::to_string(ftpPort));
 }
 
 ProcessResult RunOnce(const std::filesystem::path& dataDir, const std::string& fakeTime) {

@@ -36,6 +36,12 @@ class BackgroundTalver {
   std::filesystem::path output_;
 };
 
+// A settings file that points every source at local servers: the HTTP(S) server on
+// `httpPort` and the FTP server on `ftpPort` (1: nothing listens).
+void WriteLocalSettings(const std::filesystem::path& dataDir, int httpPort, int ftpPort = 1,
+                        const std::string& scheme = "http",
+                        const std::filesystem::path& caFile = {});
+
 // talver --once --data-dir <dir> under faketime.
 ProcessResult RunOnce(const std::filesystem::path& dataDir, const std::string& fakeTime);
 
