@@ -13,6 +13,8 @@
 #include "sources/Acquisition.h"
 #include "sources/parus/ParusCatchUp.h"
 #include "sources/sao/SaoCatchUp.h"
+#include "sources/swpc/Storm.h"
+#include "sources/swpc/SwpcStep.h"
 
 namespace talver {
 
@@ -108,7 +110,10 @@ bool Engine::FormCreate() {
   if (internetOnline_) {
     timers_.StartTimerLoadINI();
   } else {
-    Guarded("StormInetOff", [] {});
+    Guarded("StormInetOff", [this] {
+      StormInetOff(*database_, display_, acquisition_->KiText);
+      display_.SetStatus("Данные базы неактуальны! Подключите Интернет!!");
+    });
   }
   TimeNextZapusk();
   return true;
@@ -231,6 +236,7 @@ void Engine::RunCycleSteps() {
     SAOFile(acquisition, kPrague, BaseUrl(settings_, kPrague.urlKey, kPrague.defaultUrl));
   });
   RamClean();
+  Guarded("SWPC", [&] { LoadFileStorm(acquisition, ReadSwpcEndpoints(settings_)); });
   RamClean();
   btnSizeClick();
   display_.SetBusyWarning(false);

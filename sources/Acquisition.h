@@ -79,6 +79,9 @@ struct Acquisition {
   bool internetOnline = false;
   const std::atomic<bool>* stopRequested = nullptr;
   FileState file;
+  // The latest daily A index and the latest K index that is not -1, kept between cycles.
+  std::string ApText;
+  std::string KiText;
   ProgressBar progress;
 };
 

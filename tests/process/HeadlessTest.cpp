@@ -24,6 +24,12 @@ TEST(Headless, EndsWithTheExitSequenceOnSigterm) {
   testing::BackgroundTalver talver({"--headless", "--data-dir", sandbox.Path().string()},
                                    sandbox / "out.log");
   ASSERT_TRUE(talver.WaitForOutput("Интернет отключен!", 30)) << talver.Output();
+  ASSERT_TRUE(talver.WaitForOutput("Данные базы неактуальны! Подключите Интернет!!", 10))
+      << talver.Output();
+  EXPECT_NE(
+      talver.Output().find("lbAp: Индекс геомагнитной активности на 03 часов 07.10.2019 Ар=7; Ki="),
+      std::string::npos)
+      << talver.Output();
   EXPECT_EQ(talver.Stop(SIGTERM), 0) << talver.Output();
 
   const auto journal = ParseJournalFile(ReadFileText(sandbox / "Log.txt"));

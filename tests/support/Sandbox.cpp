@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "common/Files.h"
+#include "common/Text.h"
 #include "db/Schema.h"
 
 namespace talver::testing {
@@ -42,6 +43,19 @@ std::filesystem::path SourcePath(const std::string& relative) {
 
 std::string ReadSourceFile(const std::string& relative) {
   return ReadFileText(SourcePath(relative));
+}
+
+}  // namespace talver::testing
+
+namespace talver::testing {
+
+std::vector<std::string> SplitSourceLines(const std::string& relative) {
+  const std::string text = ReadSourceFile(relative);
+  std::vector<std::string> lines;
+  for (const auto line : SplitLines(text)) {
+    lines.emplace_back(line);
+  }
+  return lines;
 }
 
 }  // namespace talver::testing

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace talver::testing {
 
@@ -28,5 +29,6 @@ class Sandbox {
 // A file of the source tree, such as a fixture under tests/data.
 std::filesystem::path SourcePath(const std::string& relative);
 std::string ReadSourceFile(const std::string& relative);
+std::vector<std::string> SplitSourceLines(const std::string& relative);
 
 }  // namespace talver::testing

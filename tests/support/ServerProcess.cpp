@@ -107,10 +107,27 @@ std::vector<std::string> HttpServer::RequestedPaths() const {
   return paths;
 }
 
+namespace {
+
+std::vector<std::string> FtpArguments(const std::filesystem::path& root, bool reportsSizes) {
+  std::vector<std::string> arguments{"--root", root.string()};
+  if (!reportsSizes) {
+    arguments.emplace_back("--no-size");
+  }
+  return arguments;
+}
+
+}  // namespace
+
+FtpServer::FtpServer(const std::filesystem::path& root, bool reportsSizes)
+    : process_("ftp_server.py", FtpArguments(root, reportsSizes)) {}
+
 TestCertificate MakeTestCertificate(const std::filesystem::path& folder) {
   TestCertificate result{folder / "server.crt", folder / "server.key"};
+  // Valid from 2015 to 2035, so that programs run under faketime in 2019 trust it too.
   const std::string command =
-      "openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj /CN=127.0.0.1"
+      "faketime '2015-01-01 00:00:00' openssl req -x509 -newkey rsa:2048 -nodes -days 7300"
+      " -subj /CN=127.0.0.1"
       " -addext subjectAltName=IP:127.0.0.1 -keyout " +
       result.key.string() + " -out " + result.certificate.string() + " 2>/dev/null";
   if (std::system(command.c_str()) != 0) {

@@ -45,6 +45,17 @@ class HttpServer {
   ServerProcess process_;
 };
 
+// An anonymous read-only FTP server over a folder.
+class FtpServer {
+ public:
+  explicit FtpServer(const std::filesystem::path& root, bool reportsSizes = true);
+  int Port() const { return process_.Port(); }
+  void Stop() { process_.Stop(); }
+
+ private:
+  ServerProcess process_;
+};
+
 // A self-signed certificate for 127.0.0.1 and its key, made with openssl.
 struct TestCertificate {
   std::filesystem::path certificate;
