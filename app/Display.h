@@ -43,6 +43,8 @@ class Display {
   // A label or indicator by its control name: lbWolf, lbAp, lbApSost, lbDanny, Label16,
   // lbSostIono, shSost, LogSize.
   virtual void SetLabel(std::string_view control, const LabelState& state) = 0;
+  // A coloured indicator shape (shSost).
+  virtual void SetIndicator(std::string_view control, bool visible, Colour fill) = 0;
   virtual void AddTraceLine(std::string_view line) = 0;
   virtual void ClearTrace() = 0;
   // A message box; the window shows it modally, the engine does not wait for it.

@@ -6,6 +6,7 @@
 
 #include "app/Internet.h"
 #include "app/Schedule.h"
+#include "assessment/Freshness.h"
 #include "common/Files.h"
 #include "common/Text.h"
 #include "db/Database.h"
@@ -112,6 +113,7 @@ bool Engine::FormCreate() {
   } else {
     Guarded("StormInetOff", [this] {
       StormInetOff(*database_, display_, acquisition_->KiText);
+      LastData(*database_, display_, selectedSource_, clock_);
       display_.SetStatus("Данные базы неактуальны! Подключите Интернет!!");
     });
   }
@@ -237,6 +239,7 @@ void Engine::RunCycleSteps() {
   });
   RamClean();
   Guarded("SWPC", [&] { LoadFileStorm(acquisition, ReadSwpcEndpoints(settings_)); });
+  Guarded("LastData", [this] { LastData(*database_, display_, selectedSource_, clock_); });
   RamClean();
   btnSizeClick();
   display_.SetBusyWarning(false);
@@ -254,6 +257,9 @@ void Engine::btnZagruzIONOClick() {
 void Engine::cmbIstDanClick(int index) {
   settings_.Write("BDIONO", "IstDan", std::to_string(index));
   selectedSource_ = index;
+  if (database_) {
+    LastData(*database_, display_, selectedSource_, clock_);
+  }
 }
 
 void Engine::btnClearClick() {

@@ -40,8 +40,7 @@ std::string RemainingText(std::int64_t seconds) {
 std::string SpeedText(double kilobytesPerSecond) {
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%.2f", kilobytesPerSecond);
-  // The printf family follows the process locale; the display always shows a point.
-  return StrReplaceAll(buffer, ",", ".") + " KB/с";
+  return std::string(buffer) + " KB/с";  // the locale's decimal separator
 }
 
 std::int64_t TransferProgress::WorkBegin(std::int64_t nowMs, std::int64_t announced,

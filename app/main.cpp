@@ -1,6 +1,7 @@
 // Process entry of talver: parses the command line and starts the chosen front-end.
 #include <unistd.h>
 
+#include <clocale>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -22,6 +23,8 @@ std::filesystem::path ExecutableFolder() {
 
 int main(int argc, char** argv) {
   using namespace talver;
+  // Numbers on screen follow the operator's locale in every front-end, as the window's do.
+  std::setlocale(LC_ALL, "");
   CommandLine commandLine;
   try {
     commandLine = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));

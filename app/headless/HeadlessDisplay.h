@@ -19,6 +19,7 @@ class HeadlessDisplay final : public Display {
   void SetTitle(std::string_view) override {}
   void SetBusyWarning(bool) override {}
   void SetLabel(std::string_view control, const LabelState& state) override;
+  void SetIndicator(std::string_view, bool, Colour) override {}
   void AddTraceLine(std::string_view) override {}
   void ClearTrace() override {}
   void ShowMessage(const MessageBox& box) override;

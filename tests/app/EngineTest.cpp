@@ -168,8 +168,12 @@ TEST_F(EngineTest, SourcePickIsStoredAndJournalSizeShown) {
   WriteSettings("[INET]\nOnline=0\n");
   auto engine = MakeEngine();
   ASSERT_TRUE(engine->FormCreate());
+  const int labelsBefore = display_.LabelChanges();
   engine->cmbIstDanClick(23);
   EXPECT_EQ(Settings(sandbox_ / "talver.INI").Read("BDIONO", "IstDan"), "23");
+  EXPECT_EQ(display_.LabelChanges(), labelsBefore);  // a blank entry changes nothing on screen
+  engine->cmbIstDanClick(4);
+  EXPECT_EQ(display_.Label("lbDanny").text, "Нет данных.");
   engine->btnSizeClick();
   const auto label = display_.Label("LogSize");
   EXPECT_EQ(label.text,

@@ -60,6 +60,9 @@ TEST_F(OnceParus, CatchesUpTenDaysFromAnEmptySettingsFile) {
   Configure(server.Port());
   const auto run = testing::RunOnce(data_, "2019-10-07 10:20:00");
   ASSERT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_NE(run.output.find("lbDanny: Данные актуальны на 10:00 07.10.2019\n"), std::string::npos)
+      << run.output;
+  EXPECT_NE(run.output.find("lbSostIono:  Спокойное 1.4%\n"), std::string::npos) << run.output;
 
   std::vector<std::string> moscow;
   for (const auto& path : server.RequestedPaths()) {

@@ -24,6 +24,7 @@ void RecordingDisplay::SetBusyWarning(bool visible) {
 }
 void RecordingDisplay::SetLabel(std::string_view control, const LabelState& state) {
   const std::lock_guard lock(mutex_);
+  ++labelChanges_;
   LabelState& label = labels_[std::string(control)];
   label.text = state.text;
   if (state.colour) {
@@ -32,6 +33,10 @@ void RecordingDisplay::SetLabel(std::string_view control, const LabelState& stat
   if (state.visible) {
     label.visible = state.visible;
   }
+}
+void RecordingDisplay::SetIndicator(std::string_view control, bool visible, Colour fill) {
+  const std::lock_guard lock(mutex_);
+  indicators_[std::string(control)] = Indicator{visible, fill};
 }
 void RecordingDisplay::AddTraceLine(std::string_view line) {
   const std::lock_guard lock(mutex_);
@@ -71,9 +76,22 @@ LabelState RecordingDisplay::Label(const std::string& control) const {
   const auto found = labels_.find(control);
   return found == labels_.end() ? LabelState{} : found->second;
 }
+int RecordingDisplay::LabelChanges() const {
+  const std::lock_guard lock(mutex_);
+  return labelChanges_;
+}
 bool RecordingDisplay::HasLabel(const std::string& control) const {
   const std::lock_guard lock(mutex_);
   return labels_.count(control) != 0;
+}
+std::optional<RecordingDisplay::Indicator> RecordingDisplay::IndicatorState(
+    const std::string& control) const {
+  const std::lock_guard lock(mutex_);
+  const auto found = indicators_.find(control);
+  if (found == indicators_.end()) {
+    return std::nullopt;
+  }
+  return found->second;
 }
 std::string RecordingDisplay::Title() const {
   const std::lock_guard lock(mutex_);

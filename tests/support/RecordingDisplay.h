@@ -18,6 +18,7 @@ class RecordingDisplay final : public Display {
   void SetTitle(std::string_view text) override;
   void SetBusyWarning(bool visible) override;
   void SetLabel(std::string_view control, const LabelState& state) override;
+  void SetIndicator(std::string_view control, bool visible, Colour fill) override;
   void AddTraceLine(std::string_view line) override;
   void ClearTrace() override;
   void ShowMessage(const MessageBox& box) override;
@@ -30,7 +31,13 @@ class RecordingDisplay final : public Display {
   // The last state of a label (text, colour, visibility merged as a widget would keep them).
   LabelState Label(const std::string& control) const;
   bool HasLabel(const std::string& control) const;
+  int LabelChanges() const;
   std::string Title() const;
+  struct Indicator {
+    bool visible = false;
+    Colour fill;
+  };
+  std::optional<Indicator> IndicatorState(const std::string& control) const;
   std::optional<bool> Online() const;
   bool BusyWarning() const;
   std::optional<bool> PassiveMode() const;
@@ -43,6 +50,8 @@ class RecordingDisplay final : public Display {
   std::vector<MessageBox> messages_;
   std::vector<std::string> trace_;
   std::map<std::string, LabelState> labels_;
+  int labelChanges_ = 0;
+  std::map<std::string, Indicator> indicators_;
   std::string title_;
   std::optional<bool> online_;
   bool busy_ = false;
