@@ -73,8 +73,8 @@ EngineHost::~EngineHost() {
 void EngineHost::Start() {
   Post(worker_, [worker = worker_](Engine& engine) {
     // The countdown and the memory timer run even when the database cannot be opened.
-    worker->timerNext.start();
     worker->timerMemo.start();
+    engine.TimeNextZapusk();
     engine.FormCreate();
   });
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "app/gui/GuiDisplay.h"
 #include "app/headless/Service.h"
 #include "db/Schema.h"
 #include "net/HttpClient.h"
@@ -65,6 +66,6 @@ int main(int argc, char** argv) {
     case RunMode::Window:
       break;
   }
-  std::cerr << "talver: окно ещё не собрано; используйте --headless\n";
-  return 1;
+  // The manual ships with the program, beside the executable, whatever the data folder.
+  return RunWindow(argc, argv, options, ExecutableFolder() / "DOC");
 }

@@ -1,6 +1,8 @@
 // The source of the current time. Logic takes a Clock so that tests can set the time.
 #pragma once
 
+#include <atomic>
+
 #include "common/Date.h"
 
 namespace talver {
@@ -19,19 +21,21 @@ class SystemClock final : public Clock {
   DateTime NowLocal() const override;
 };
 
-// A clock that shows a set time; the local time is the UTC time plus a fixed offset.
+// A clock that shows a set time (the local time is the UTC time plus a fixed offset). It may
+// be set from one thread while others read it.
 class FixedClock final : public Clock {
  public:
   explicit FixedClock(DateTime utc, int localOffsetMinutes = 0)
-      : utc_(utc), offsetMinutes_(localOffsetMinutes) {}
-  void Set(DateTime utc) { utc_ = utc; }
-  DateTime NowUtc() const override { return utc_; }
+      : utcMs_(utc.MillisecondsSinceEpoch()), offsetMinutes_(localOffsetMinutes) {}
+  void Set(DateTime utc) { utcMs_ = utc.MillisecondsSinceEpoch(); }
+  DateTime NowUtc() const override { return DateTime::FromMillisecondsSinceEpoch(utcMs_); }
   DateTime NowLocal() const override {
-    return utc_.AddMilliseconds(static_cast<std::int64_t>(offsetMinutes_) * 60000);
+    return DateTime::FromMillisecondsSinceEpoch(utcMs_ +
+                                                static_cast<std::int64_t>(offsetMinutes_) * 60000);
   }
 
  private:
-  DateTime utc_;
+  std::atomic<std::int64_t> utcMs_;
   int offsetMinutes_;
 };
 
