@@ -40,6 +40,14 @@ TEST(ParseWorldList, ValuesByColumnWithTheirMissingTexts) {
   EXPECT_EQ(list.lastDataDate, "08.10.2019");
 }
 
+TEST(ParseWorldList, FreshnessIsTheLastLineAsTheListWritesIt) {
+  const auto list = ParseWorldList(
+      IonoListText("Dourbes", {{"2019 10 08", "0000", "4.1"}, {"2019 10 08", "2345", "3.6"}}),
+      "Dourbes");
+  EXPECT_EQ(list.lastDataTime, "23:45");
+  EXPECT_EQ(list.lastDataDate, "08.10.2019");
+}
+
 TEST(ParseWorldList, RealDataLineAndQuarterHours) {
   const auto line = testing::SplitSourceLines(
       "tests/data/real/swpc_iono_day/Boulder_iono_20181223_line_EXCERPT.txt");
