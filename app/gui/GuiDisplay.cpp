@@ -17,6 +17,9 @@ QString Text(std::string_view text) {
 
 template <typename Work>
 void GuiDisplay::Post(Work work) {
+  if (!window_) {
+    return;  // the window is gone; the engine is being shut down
+  }
   QMetaObject::invokeMethod(
       window_.data(),
       [window = window_, work = std::move(work)] {
