@@ -52,15 +52,15 @@ class CycleStopped : public std::runtime_error {
 };
 
 struct Acquisition {
-  Acquisition(std::filesystem::path folder, const Settings& settings_, Journal& journal_,
-              Display& display_, Database& database_, const Clock& clock_)
+  Acquisition(std::filesystem::path folder, const Settings& settingsFile, Journal& eventJournal,
+              Display& screen, Database& db, const Clock& time)
       : programFolder(std::move(folder)),
-        settings(settings_),
-        journal(journal_),
-        display(display_),
-        database(database_),
-        clock(clock_),
-        progress(display_) {}
+        settings(settingsFile),
+        journal(eventJournal),
+        display(screen),
+        database(db),
+        clock(time),
+        progress(screen) {}
 
   std::filesystem::path TmpFolder() const { return programFolder / "Tmp"; }
   void CheckStop() const {
