@@ -1,6 +1,7 @@
 #include "sources/Download.h"
 
 #include "app/Trace.h"
+#include "assessment/Freshness.h"
 #include "common/Files.h"
 
 namespace talver {
@@ -78,6 +79,23 @@ void SaveIni(const Settings& settings, std::string_view fileKey, std::string_vie
              std::string_view fileName, const DateTime& nowUtc) {
   settings.Write("FILE", fileKey, fileName);
   settings.Write("FILE", dateKey, nowUtc.Text());
+}
+
+}  // namespace talver
+
+namespace talver {
+
+void RecordTakenFile(Acquisition& acquisition, const StationRecordKeys& keys, bool brought,
+                     const std::string& lastDataDate, const std::string& lastDataTime) {
+  FileState& state = acquisition.file;
+  SaveIni(acquisition.settings, keys.fileNameKey, keys.fileDateKey, state.CurrentFileName,
+          acquisition.clock.NowUtc());
+  if (brought) {
+    state.LastDataDate = lastDataDate;
+    state.LastDataTime = lastDataTime;
+    LastTimeData(acquisition.database, acquisition.display, state, keys.freshnessDateColumn,
+                 keys.freshnessTimeColumn);
+  }
 }
 
 }  // namespace talver

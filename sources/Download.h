@@ -31,6 +31,17 @@ bool LoadFileInet(Acquisition& acquisition, std::string_view baseUrl,
 void SaveIni(const Settings& settings, std::string_view fileKey, std::string_view dateKey,
              std::string_view fileName, const DateTime& nowUtc);
 
+// What a station records once it took a file: the file as its last (SaveIni), and, when the
+// file brought data, the time of its newest value in the station's freshness columns.
+struct StationRecordKeys {
+  std::string_view fileNameKey;
+  std::string_view fileDateKey;
+  std::string_view freshnessDateColumn;
+  std::string_view freshnessTimeColumn;
+};
+void RecordTakenFile(Acquisition& acquisition, const StationRecordKeys& keys, bool brought,
+                     const std::string& lastDataDate, const std::string& lastDataTime);
+
 inline constexpr std::string_view kMissingDataFileText = "Файл данных не найден";
 
 }  // namespace talver

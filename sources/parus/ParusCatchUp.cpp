@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include "app/Trace.h"
-#include "assessment/Freshness.h"
 #include "common/Text.h"
 #include "sources/Download.h"
 #include "sources/parus/ParusFile.h"
@@ -119,18 +118,14 @@ void CatchUpParusStation(Acquisition& acquisition, const ParusStation& station,
   const ReceivedFileHandler handler = [&](std::string_view text) -> AcceptFile {
     const ParusRecord record = ZagruzkaDannyh(text);
     return [&acquisition, &station, record] {
-      FileState& state = acquisition.file;
+      const FileState& state = acquisition.file;
       const bool hourA = state.CurrentHourLetter == "A";
       WriteParusRecord(acquisition.database, station.tables, record,
                        hourA ? state.PreviousDay : std::nullopt);
-      SaveIni(acquisition.settings, station.fileNameKey, station.fileDateKey, state.CurrentFileName,
-              acquisition.clock.NowUtc());
-      if (record.accepted) {
-        state.LastDataDate = record.lastDataDate;
-        state.LastDataTime = record.lastDataTime;
-        LastTimeData(acquisition.database, acquisition.display, state, station.freshnessDateColumn,
-                     station.freshnessTimeColumn);
-      }
+      RecordTakenFile(acquisition,
+                      {station.fileNameKey, station.fileDateKey, station.freshnessDateColumn,
+                       station.freshnessTimeColumn},
+                      record.accepted, record.lastDataDate, record.lastDataTime);
     };
   };
 

@@ -1,6 +1,5 @@
 #include "sources/sao/SaoCatchUp.h"
 
-#include "assessment/Freshness.h"
 #include "common/Text.h"
 #include "sources/Download.h"
 #include "sources/sao/SaoFile.h"
@@ -66,16 +65,11 @@ void SAOFile(Acquisition& acquisition, const SaoStation& station, std::string_vi
       throw RejectedFile(error.what());
     }
     return [&acquisition, &station, day] {
-      FileState& state = acquisition.file;
       WriteSaoDay(acquisition.database, station.tables, day);
-      SaveIni(acquisition.settings, station.fileNameKey, station.fileDateKey, state.CurrentFileName,
-              acquisition.clock.NowUtc());
-      if (day.loaded) {
-        state.LastDataDate = day.lastDataDate;
-        state.LastDataTime = day.lastDataTime;
-        LastTimeData(acquisition.database, acquisition.display, state, station.freshnessDateColumn,
-                     station.freshnessTimeColumn);
-      }
+      RecordTakenFile(acquisition,
+                      {station.fileNameKey, station.fileDateKey, station.freshnessDateColumn,
+                       station.freshnessTimeColumn},
+                      day.loaded, day.lastDataDate, day.lastDataTime);
     };
   };
 

@@ -3,10 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "db/Database.h"
+#include "tests/support/AcquisitionTest.h"
 #include "tests/support/DbAccess.h"
 #include "tests/support/ParusFixture.h"
-#include "tests/support/RecordingDisplay.h"
-#include "tests/support/Sandbox.h"
 #include "tests/support/ServerProcess.h"
 
 namespace talver {
@@ -102,17 +101,9 @@ TEST(ParusWalkPlan, StoredNamesOutsideTheComparedRangesRestartTenDaysBack) {
   }
 }
 
-class ParusWalkWithServer : public ::testing::Test {
+class ParusWalkWithServer : public testing::AcquisitionTest {
  protected:
-  ParusWalkWithServer()
-      : db_(sandbox_.CreateDatabaseFile()),
-        settings_(sandbox_ / "talver.INI"),
-        acquisition_(sandbox_.Path(), settings_, journal_, display_, db_, clock_) {
-    std::filesystem::create_directories(sandbox_ / "Tmp");
-    journal_.SetFileName(sandbox_ / "Log.txt");
-    journal_.SetActive(true);
-    acquisition_.internetOnline = true;
-  }
+  ParusWalkWithServer() : AcquisitionTest(At(2019, 10, 6, 14, 20)) {}
 
   void Publish(const std::string& name, const std::string& day, const std::string& hour,
                const std::string& foF2) {
@@ -122,21 +113,7 @@ class ParusWalkWithServer : public ::testing::Test {
     fields.foF2 = foF2;
     sandbox_.Write("www/Moscow/data/" + name, testing::ParusFileText(fields));
   }
-  std::vector<std::string> Journal() const {
-    std::vector<std::string> texts;
-    for (const auto& record : journal_.Records()) {
-      texts.push_back(record.text);
-    }
-    return texts;
-  }
 
-  testing::Sandbox sandbox_;
-  Database db_;
-  Settings settings_;
-  FixedClock clock_{At(2019, 10, 6, 14, 20)};
-  talver::Journal journal_{clock_};
-  testing::RecordingDisplay display_;
-  Acquisition acquisition_;
   testing::HttpServer server_{sandbox_ / "www"};
 };
 
@@ -151,16 +128,14 @@ TEST_F(ParusWalkWithServer, ARefusedFileIsPassedOverOnceALaterOneIsTaken) {
             (std::vector<std::string>{"/Moscow/data/19279M00.txt", "/Moscow/data/19279N00.txt",
                                       "/Moscow/data/19279O00.txt"}));
   EXPECT_EQ(settings_.Read("FILE", "FileName"), "19279O00.txt");
-  EXPECT_EQ(Journal(), (std::vector<std::string>{" Файл " + base + "19279M00.txt принят.",
-                                                 " Файл " + base + "19279N00.txt не принят.",
-                                                 " Файл " + base + "19279O00.txt принят."}));
+  EXPECT_EQ(JournalTexts(), (std::vector<std::string>{" Файл " + base + "19279M00.txt принят.",
+                                                      " Файл " + base + "19279N00.txt не принят.",
+                                                      " Файл " + base + "19279O00.txt принят."}));
   const auto freshness = db_.Query("SELECT DataLast, TimeLast FROM NameFileLast").rows.at(0);
   EXPECT_EQ(AsText(freshness[0]), "06.10.2019");
   EXPECT_EQ(AsText(freshness[1]), "14:00");
-  const auto statuses = display_.Statuses();
-  EXPECT_NE(std::find(statuses.begin(), statuses.end(), "Москва 19279N00.txt"), statuses.end());
-  EXPECT_NE(std::find(statuses.begin(), statuses.end(), "Файл 19279N00.txt не принят."),
-            statuses.end());
+  EXPECT_TRUE(StatusShown("Москва 19279N00.txt"));
+  EXPECT_TRUE(StatusShown("Файл 19279N00.txt не принят."));
   EXPECT_TRUE(std::filesystem::is_empty(sandbox_ / "Tmp"));
 
   // The next cycle asks for what came after the last file taken, never for hour 13 again.
@@ -189,7 +164,8 @@ TEST_F(ParusWalkWithServer, AFileWithoutSoundingIsTakenButStoresNothing) {
   EXPECT_EQ(settings_.Read("FILE", "FileName"), "19279N00.txt");
   EXPECT_FALSE(settings_.Read("FILE", "DataFile").empty());
   EXPECT_EQ(AsText(db_.Query("SELECT DataLast FROM NameFileLast").rows.at(0).at(0)), "");
-  EXPECT_EQ(Journal().back(), " Файл " + server_.Url("/Moscow/data/") + "19279N00.txt принят.");
+  EXPECT_EQ(JournalTexts().back(),
+            " Файл " + server_.Url("/Moscow/data/") + "19279N00.txt принят.");
 }
 
 }  // namespace

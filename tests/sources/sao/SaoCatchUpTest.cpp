@@ -3,9 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "db/Database.h"
+#include "tests/support/AcquisitionTest.h"
 #include "tests/support/DbAccess.h"
-#include "tests/support/RecordingDisplay.h"
-#include "tests/support/Sandbox.h"
 #include "tests/support/SaoFixture.h"
 #include "tests/support/ServerProcess.h"
 
@@ -62,17 +61,9 @@ TEST(SaoWalkPlan, FromTheStoredDayOrTheWindowUpToToday) {
   EXPECT_FALSE(PlanSaoWalk(kPrague, "PQ052_2019279.SAO", day(2019, 280)).storedDayOnly);
 }
 
-class SaoWalkWithServer : public ::testing::Test {
+class SaoWalkWithServer : public testing::AcquisitionTest {
  protected:
-  SaoWalkWithServer()
-      : db_(sandbox_.CreateDatabaseFile()),
-        settings_(sandbox_ / "talver.INI"),
-        acquisition_(sandbox_.Path(), settings_, journal_, display_, db_, clock_) {
-    std::filesystem::create_directories(sandbox_ / "Tmp");
-    journal_.SetFileName(sandbox_ / "Log.txt");
-    journal_.SetActive(true);
-    acquisition_.internetOnline = true;
-  }
+  SaoWalkWithServer() : AcquisitionTest(DateTime{{2019, 10, 7}, 10, 20, 0, 0}) {}
   void Publish(int dayOfYear, int hour, const std::string& foF2) {
     testing::SaoRecord record;
     record.dayOfYear = dayOfYear;
@@ -85,13 +76,6 @@ class SaoWalkWithServer : public ::testing::Test {
                    testing::SaoRecordText(record));
   }
 
-  testing::Sandbox sandbox_;
-  Database db_;
-  Settings settings_;
-  FixedClock clock_{DateTime{{2019, 10, 7}, 10, 20, 0, 0}};
-  Journal journal_{clock_};
-  testing::RecordingDisplay display_;
-  Acquisition acquisition_;
   testing::HttpServer server_{sandbox_ / "www"};
 };
 
@@ -122,10 +106,8 @@ TEST_F(SaoWalkWithServer, AFileThatIsNotSaoIsRefusedAndTheWalkGoesOn) {
       db_.Query("SELECT DataLastPraga, TimeLastPraga FROM NameFileLast").rows.at(0);
   EXPECT_EQ(AsText(freshness[0]), "7.10.2019");
   EXPECT_EQ(AsText(freshness[1]), "08:00");
-  const auto statuses = display_.Statuses();
-  EXPECT_EQ(statuses.front(), "Загрузка данных...");
-  EXPECT_NE(std::find(statuses.begin(), statuses.end(), "Загрузка PQ052_2019279.SAO"),
-            statuses.end());
+  EXPECT_EQ(display_.Statuses().front(), "Загрузка данных...");
+  EXPECT_TRUE(StatusShown("Загрузка PQ052_2019279.SAO"));
 }
 
 TEST_F(SaoWalkWithServer, ARejectedLastFileLeavesTheStoredNameWhereItWas) {

@@ -6,9 +6,8 @@
 #include "db/Database.h"
 #include "sources/swpc/Storm.h"
 #include "sources/swpc/WorldLists.h"
+#include "tests/support/AcquisitionTest.h"
 #include "tests/support/DbAccess.h"
-#include "tests/support/RecordingDisplay.h"
-#include "tests/support/Sandbox.h"
 #include "tests/support/ServerProcess.h"
 #include "tests/support/SwpcFixture.h"
 
@@ -17,16 +16,9 @@ namespace {
 
 using testing::IonoLine;
 
-class SwpcStep : public ::testing::Test {
+class SwpcStep : public testing::AcquisitionTest {
  protected:
-  SwpcStep()
-      : db_(sandbox_.CreateDatabaseFile()),
-        settings_(sandbox_ / "talver.INI"),
-        acquisition_(sandbox_.Path(), settings_, journal_, display_, db_, clock_) {
-    std::filesystem::create_directories(sandbox_ / "Tmp");
-    journal_.SetFileName(sandbox_ / "Log.txt");
-    journal_.SetActive(true);
-    acquisition_.internetOnline = true;
+  SwpcStep() : AcquisitionTest(DateTime{{2019, 10, 7}, 9, 20, 0, 0}) {
     acquisition_.http.caFile = certificate_.certificate;
 
     sandbox_.Write("ftp/pub/latest/DSD.txt",
@@ -55,26 +47,7 @@ class SwpcStep : public ::testing::Test {
     return SwpcEndpoints{"127.0.0.1", ftpPort, https_.Url("/text/"),
                          "https://127.0.0.1:" + std::to_string(https_.Port())};
   }
-  bool StatusShown(const std::string& text) const {
-    const auto statuses = display_.Statuses();
-    return std::find(statuses.begin(), statuses.end(), text) != statuses.end();
-  }
-  std::vector<std::string> JournalTexts() const {
-    std::vector<std::string> texts;
-    for (const auto& record : journal_.Records()) {
-      texts.push_back(record.text);
-    }
-    return texts;
-  }
-
-  testing::Sandbox sandbox_;
   testing::TestCertificate certificate_ = testing::MakeTestCertificate(sandbox_.Path());
-  Database db_;
-  Settings settings_;
-  FixedClock clock_{DateTime{{2019, 10, 7}, 9, 20, 0, 0}};
-  Journal journal_{clock_};
-  testing::RecordingDisplay display_;
-  Acquisition acquisition_;
   testing::HttpServer https_{sandbox_ / "www", certificate_.certificate, certificate_.key};
 };
 
