@@ -28,6 +28,7 @@
 #include "db/Schema.h"
 #include "sources/swpc/WorldLists.h"
 #include "tests/support/DbAccess.h"
+#include "tests/support/NoProxy.h"
 #include "tests/support/ParusFixture.h"
 #include "tests/support/Sandbox.h"
 #include "tests/support/SaoFixture.h"
@@ -104,6 +105,7 @@ class MainWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void initTestCase() { testing::ClearProxyEnvironment(); }
   void missingDatabaseShowsOneBoxWhileClocksAndCountdownRun();
   void offlineStartShowsTheStoredGeomagneticState();
   void countdownInTheTitleAndStoredSource();

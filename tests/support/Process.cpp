@@ -31,7 +31,7 @@ std::string Quote(const std::string& text) {
 
 ProcessResult RunTalver(const std::vector<std::string>& arguments, const std::string& fakeTime,
                         const std::string& timeZone) {
-  std::string command = "TZ=" + Quote(timeZone) + " ";
+  std::string command = "LC_ALL=C.UTF-8 TZ=" + Quote(timeZone) + " ";
   if (!fakeTime.empty()) {
     command += "FAKETIME_DONT_FAKE_MONOTONIC=1 faketime -f " + Quote("@" + fakeTime) + " ";
   }
@@ -72,6 +72,7 @@ BackgroundTalver::BackgroundTalver(const std::vector<std::string>& arguments,
     }
     argv.push_back(nullptr);
     setenv("TZ", "UTC", 1);
+    setenv("LC_ALL", "C.UTF-8", 1);
     execv(TALVER_EXECUTABLE, argv.data());
     _exit(127);
   }

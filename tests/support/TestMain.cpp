@@ -5,8 +5,10 @@
 #include <QCoreApplication>
 
 #include "net/HttpClient.h"
+#include "tests/support/NoProxy.h"
 
 int main(int argc, char** argv) {
+  talver::testing::ClearProxyEnvironment();
   QCoreApplication application(argc, argv);
   talver::InitialiseCurl();
   ::testing::InitGoogleTest(&argc, argv);
