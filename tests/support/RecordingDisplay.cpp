@@ -6,10 +6,7 @@ void RecordingDisplay::SetStatus(std::string_view text) {
   const std::lock_guard lock(mutex_);
   statuses_.emplace_back(text);
 }
-void RecordingDisplay::SetProgress(std::int64_t position, std::int64_t maximum) {
-  const std::lock_guard lock(mutex_);
-  progress_.emplace_back(position, maximum);
-}
+void RecordingDisplay::SetProgress(std::int64_t, std::int64_t) {}
 void RecordingDisplay::SetInternetState(bool online) {
   const std::lock_guard lock(mutex_);
   online_ = online;
@@ -18,10 +15,7 @@ void RecordingDisplay::SetTitle(std::string_view text) {
   const std::lock_guard lock(mutex_);
   title_ = text;
 }
-void RecordingDisplay::SetBusyWarning(bool visible) {
-  const std::lock_guard lock(mutex_);
-  busy_ = visible;
-}
+void RecordingDisplay::SetBusyWarning(bool) {}
 void RecordingDisplay::SetLabel(std::string_view control, const LabelState& state) {
   const std::lock_guard lock(mutex_);
   ++labelChanges_;
@@ -101,10 +95,6 @@ std::optional<bool> RecordingDisplay::Online() const {
   const std::lock_guard lock(mutex_);
   return online_;
 }
-bool RecordingDisplay::BusyWarning() const {
-  const std::lock_guard lock(mutex_);
-  return busy_;
-}
 std::optional<bool> RecordingDisplay::PassiveMode() const {
   const std::lock_guard lock(mutex_);
   return passive_;
@@ -112,10 +102,6 @@ std::optional<bool> RecordingDisplay::PassiveMode() const {
 int RecordingDisplay::SelectedSource() const {
   const std::lock_guard lock(mutex_);
   return source_;
-}
-std::vector<std::pair<std::int64_t, std::int64_t>> RecordingDisplay::Progress() const {
-  const std::lock_guard lock(mutex_);
-  return progress_;
 }
 
 }  // namespace talver::testing

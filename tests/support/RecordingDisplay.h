@@ -39,10 +39,8 @@ class RecordingDisplay final : public Display {
   };
   std::optional<Indicator> IndicatorState(const std::string& control) const;
   std::optional<bool> Online() const;
-  bool BusyWarning() const;
   std::optional<bool> PassiveMode() const;
   int SelectedSource() const;
-  std::vector<std::pair<std::int64_t, std::int64_t>> Progress() const;
 
  private:
   mutable std::mutex mutex_;
@@ -54,10 +52,8 @@ class RecordingDisplay final : public Display {
   std::map<std::string, Indicator> indicators_;
   std::string title_;
   std::optional<bool> online_;
-  bool busy_ = false;
   std::optional<bool> passive_;
   int source_ = -1;
-  std::vector<std::pair<std::int64_t, std::int64_t>> progress_;
 };
 
 }  // namespace talver::testing
